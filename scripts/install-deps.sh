@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config   # the build
+  libbenchmark-dev                   # the benchmarks
   libgtest-dev libgmock-dev          # the tests
 )
 

@@ -107,6 +107,19 @@ TEST(TextList, SortIsPlainOrderAndReversesEqualItems) {
   }
 }
 
+TEST(TextList, FindSortedAnswersAsFindOnASortedList) {
+  TextList l = listOf({"", ":AB", "a", "B", "ba", "C:AF", "\xC9"});
+  l.sort();
+  for (const char* s : {"", ":ab", "A", "b", "BA", "c:af", "\xC9", "0", "zz", "\xE9", "c"}) {
+    EXPECT_EQ(l.findSorted(s), l.find(s)) << s;
+  }
+  EXPECT_EQ(TextList().findSorted("a"), 0);
+  // The first item that does not sort before the key: where a prefix search starts.
+  EXPECT_EQ(l.firstNotBefore("b"), l.find("B"));
+  EXPECT_EQ(l.firstNotBefore("C:"), l.find("C:AF"));
+  EXPECT_EQ(l.firstNotBefore("\xFF"), l.count() + 1);
+}
+
 TEST(TextList, MovingItemsBetweenLists) {
   TextList l = listOf({"a", "b"});
   Text t;

@@ -122,6 +122,7 @@ TEST(Text, AZeroByteEndsAText) {
   const std::string withZero("ab\0cd", 5);
   Text t{std::string_view(withZero)};
   EXPECT_EQ(t.view(), "ab");
+  EXPECT_EQ(Text::fromBytes(std::string(withZero)).view(), "ab");
   t.charRange(2, 0);
   EXPECT_EQ(t.view(), "\x02\x01");
 }

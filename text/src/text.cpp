@@ -1,6 +1,7 @@
 // The operations of the owning Text.
 #include "text/text.h"
 
+#include <functional>
 #include <string>
 
 #include "text/scratch.h"
@@ -20,21 +21,43 @@ std::string joined(TextView a, TextView b = {}, TextView c = {}) {
 
 }  // namespace
 
-void Text::assign(TextView s) {
-  value_ = joined(s);
+bool Text::overlaps(TextView s) const {
+  const std::less_equal<const char*> notAfter;
+  const char* begin = value_.data();
+  return notAfter(begin, s.view().data()) && notAfter(s.view().data(), begin + value_.size());
 }
+
+void Text::assign(TextView s) {
+  if (overlaps(s)) {
+    value_ = joined(s);
+  } else {
+    value_.assign(s.view());
+  }
+}
+
 void Text::assign(TextView a, TextView b) {
   value_ = joined(a, b);
 }
 void Text::assign(TextView a, TextView b, TextView c) {
   value_ = joined(a, b, c);
 }
+
 void Text::append(TextView s) {
-  value_ = joined(value_, s);
+  if (overlaps(s)) {
+    value_ = joined(value_, s);
+  } else {
+    value_.append(s.view());
+  }
 }
+
 void Text::append(TextView a, TextView b) {
-  value_ = joined(value_, joined(a, b));
+  if (overlaps(a) || overlaps(b)) {
+    value_ = joined(value_, joined(a, b));
+  } else {
+    value_.append(a.view()).append(b.view());
+  }
 }
+
 void Text::append(TextView a, TextView b, TextView c) {
   value_ = joined(value_, joined(a, b, c));
 }

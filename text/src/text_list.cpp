@@ -1,6 +1,7 @@
 // TextList: an ordered list of owned texts.
 #include "text/text_list.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "text_access.h"
@@ -30,14 +31,13 @@ void TextList::appendUnique(TextView s) {
 }
 
 void TextList::addSorted(TextView s) {
-  insertSorted(Text(s));
-}
-
-void TextList::insertSorted(Text&& t) {
+  Text copy(s);  // s may be an item of this list
+  // A linear scan: in a list that is not sorted, the new item goes after the leading
+  // run of items that sort before it.
   auto at = items_.begin();
-  while (at != items_.end() && compareText(t, *at) == 1)
+  while (at != items_.end() && compareText(copy, *at) == 1)
     ++at;
-  items_.insert(at, std::move(t));
+  items_.insert(at, std::move(copy));
 }
 
 bool TextList::addSortedUnique(TextView s) {
@@ -91,19 +91,42 @@ void TextList::appendAllFrom(const TextList& other) {
     items_.push_back(Text(*other.item(i)));
 }
 
+namespace {
+
+// The first item that does not sort before s, in a list kept in plain order.
+std::vector<Text>::const_iterator lowerBound(const std::vector<Text>& items, TextView s) {
+  return std::lower_bound(items.begin(), items.end(), s, [](const Text& item, TextView key) {
+    return compareText(key, item) == 1;
+  });
+}
+
+}  // namespace
+
+int TextList::findSorted(TextView s) const {
+  const auto at = lowerBound(items_, s);
+  // Equal in the plain order is equal with ASCII case ignored.
+  if (at == items_.end() || compareText(s, *at) != 0) return 0;
+  return static_cast<int>(at - items_.begin()) + 1;
+}
+
+int TextList::firstNotBefore(TextView s) const {
+  return static_cast<int>(lowerBound(items_, s) - items_.begin()) + 1;
+}
+
 void TextList::sort() {
-  // Sorted insertion of the old items in their old order: items equal in the plain
-  // order come out reversed, which callers may observe.
-  std::vector<Text> old;
-  old.swap(items_);
-  for (Text& t : old)
-    insertSorted(std::move(t));
+  // The order of repeated sorted insertion, each item placed before the items equal to
+  // it: a stable sort of the reversed list. Callers may observe that equal items come
+  // out reversed.
+  std::reverse(items_.begin(), items_.end());
+  std::stable_sort(items_.begin(), items_.end(),
+                   [](const Text& a, const Text& b) { return compareText(a, b) == 2; });
 }
 
 void TextList::removeAdjacentDuplicates() {
-  for (int p = count(); p >= 2; --p) {
-    if (equalIgnoreCase(items_[at0(p - 1)], items_[at0(p)])) removeAt(p);
-  }
+  // Keeps the first item of each run of equal items.
+  items_.erase(std::unique(items_.begin(), items_.end(),
+                           [](const Text& a, const Text& b) { return equalIgnoreCase(a, b); }),
+               items_.end());
 }
 
 void TextList::sortUnique() {

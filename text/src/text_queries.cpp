@@ -94,14 +94,16 @@ bool equalIgnoreCase(TextView a, TextView b) {
 int compareText(TextView a, TextView b) {
   const std::string_view x = a.view();
   const std::string_view y = b.view();
-  for (std::size_t i = 0;; ++i) {
-    // The terminator (0) sorts before every character, so a prefix sorts first.
-    const unsigned char cx = i < x.size() ? folded(x[i]) : 0;
-    const unsigned char cy = i < y.size() ? folded(y[i]) : 0;
-    if (cx > cy) return 1;
-    if (cx < cy) return 2;
-    if (cx == 0) return 0;
+  const std::size_t common = std::min(x.size(), y.size());
+  for (std::size_t i = 0; i < common; ++i) {
+    if (x[i] == y[i]) continue;
+    const unsigned char cx = folded(x[i]);
+    const unsigned char cy = folded(y[i]);
+    if (cx != cy) return cx > cy ? 1 : 2;
   }
+  // The end of a text sorts before every character, so a prefix sorts first.
+  if (x.size() == y.size()) return 0;
+  return x.size() > y.size() ? 1 : 2;
 }
 
 char upperChar(char c) {

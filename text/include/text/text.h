@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace qiro {
 
@@ -42,6 +43,13 @@ class Text {
  public:
   Text() = default;
   explicit Text(TextView s) : value_(s.view()) {}
+  // Takes over the bytes of s up to its first zero byte, without copying them.
+  static Text fromBytes(std::string&& s) {
+    Text t;
+    t.value_ = std::move(s);
+    t.value_.resize(TextView(t.value_).size());
+    return t;
+  }
 
   void clear() { value_.clear(); }
   void assign(TextView s);
@@ -75,6 +83,9 @@ class Text {
 
  private:
   friend struct TextAccess;  // the in-place routines of this layer
+  // Whether s points into this text's own bytes, which a change would invalidate.
+  bool overlaps(TextView s) const;
+
   std::string value_;
 };
 

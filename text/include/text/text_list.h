@@ -20,6 +20,7 @@ class TextList {
   const Text* item(int index) const;
 
   void append(TextView s);
+  void append(Text&& s) { items_.push_back(std::move(s)); }
   void append(TextView a, TextView b);
   void appendUnique(TextView s);
   // Inserts before the first item that does not sort before s.
@@ -36,11 +37,19 @@ class TextList {
   void appendAllFrom(const TextList& other);
   // Plain order by repeated sorted insertion: equal items end up in reverse order.
   void sort();
+  // In a list kept in plain order: the index of the item equal to s, 0 when none.
+  // Answers as find does, in logarithmic time.
+  int findSorted(TextView s) const;
+  // In a list kept in plain order: the index of the first item that does not sort
+  // before s (count + 1 when every item does).
+  int firstNotBefore(TextView s) const;
   void removeAdjacentDuplicates();
   void sortUnique();
 
+  std::vector<Text>::const_iterator begin() const { return items_.begin(); }
+  std::vector<Text>::const_iterator end() const { return items_.end(); }
+
  private:
-  void insertSorted(Text&& t);
   bool names(int index) const { return index >= 1 && index <= count(); }
   std::vector<Text> items_;
 };
