@@ -117,8 +117,8 @@ std::array<Point, 6> hexagonOutline(const HexShape& shape, int cx, int cy) {
 MarkTable computeMarkTable(const HexShape& shape, int hexagonSize) {
   const int a = shape.vy[at(kB)];
   // Rounded by adding a half and truncating, as the marks were always placed.
-  const int b = static_cast<int>(static_cast<float>(a) / 12.0F +
-                                 0.5F);  // NOLINT(bugprone-incorrect-roundings)
+  // NOLINTNEXTLINE(bugprone-incorrect-roundings)
+  const int b = static_cast<int>(static_cast<float>(a) / 12.0F + 0.5F);
   const int dy = a / 4;
   const int dx = hexagonSize / 8;
   // (mx, my) of marks 1 to 6, in units of (dx, dy).

@@ -25,7 +25,7 @@ void addCornersOf(const TextList& hexagons, TextList& cells);
 // Every hexagon with a corner among the cells, sorted without duplicates.
 TextList touchingHexagons(const TextList& cells);
 // Among the touching hexagons, those with six corners among the cells join full (which
-// may already hold some); those with three to five make up partial.
+// may already hold some); those with three to five replace the content of partial.
 void classifyHexagons(const TextList& cells, const TextList& touching, TextList& full,
                       TextList& partial);
 // One line per cell: its label, "," and two blanks, then each peer followed by ",".
@@ -33,10 +33,11 @@ TextList peerLines(const TextList& cells);
 // The same from the touching hexagons of those cells, when they are known already.
 TextList peerLines(const TextList& cells, const TextList& touching);
 // The inner lines of the full hexagons (links1) and their outer border (links2), as
-// chains: a hexagon label, ":" and one letter per step of the line.
+// chains: a hexagon label, ":" and one letter per step of the line. Both lists are
+// replaced.
 void edgeLines(const TextList& full, TextList& links1, TextList& links2);
 // Corners next to the full hexagons that are not cells: those connected to the outside
-// (boundary) and those the grid encloses (holes).
+// (boundary) and those the grid encloses (holes). Both lists are replaced.
 void holeAndBoundary(const TextList& full, const TextList& cells, TextList& holes,
                      TextList& boundary);
 
