@@ -108,6 +108,14 @@ void Grid::setAllowedSet(int c, NumberSet s) {
   if (GridCell* cell = cellRecord(c)) cell->allowed = s;
 }
 
+NumberSet Grid::marksOf(int c) const {
+  return fieldOf(c, &GridCell::marks);
+}
+
+void Grid::setMarks(int c, NumberSet s) {
+  if (GridCell* cell = cellRecord(c)) cell->marks = s & kAllNumbers;
+}
+
 int Grid::cellX(int c) const {
   return fieldOf(c, &GridCell::x);
 }

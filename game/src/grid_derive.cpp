@@ -2,7 +2,9 @@
 #include <algorithm>
 #include <string_view>
 
+#include "game/game_state.h"
 #include "game/grid.h"
+#include "game/levels.h"
 #include "hexagon/labels.h"
 #include "hexagon/neighbourhood.h"
 
@@ -171,8 +173,9 @@ void Grid::prepareForPlay() {
   ensureHexagonTable();
   ensureCellRecords();
   ensurePositions();
-  // Applying the level (when the grid has a solution) and replaying the moves of a
-  // restored game belong here, between the positions and the edge lines.
+  applyLevel(*this);
+  // After the level, which empties every cell that is not given.
+  replayQueued(*this);
   ensureEdgeLines();
 }
 

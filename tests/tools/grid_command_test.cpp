@@ -18,9 +18,10 @@ struct ToolRun {
 };
 
 ToolRun run(std::vector<std::string_view> args) {
+  std::istringstream in;
   std::ostringstream out;
   std::ostringstream err;
-  const int status = runTool(args, out, err);
+  const int status = runTool(args, in, out, err);
   return {status, out.str(), err.str()};
 }
 
@@ -111,6 +112,7 @@ TEST(Tool, BadArgumentsGiveOneErrorLineAndStatus2) {
       {"grid", "--bogus", "X"},
       {"grid", "-x"},
       {"grid", "--size=40", "X"},
+      {"play", "--rotation", "90", "X"},
   };
   for (const auto& args : cases) {
     const ToolRun result = run(args);

@@ -1,8 +1,5 @@
 // qiro-tool grid: builds a grid from definition tokens and prints everything derived.
-#include <array>
-#include <charconv>
-#include <optional>
-
+#include "arguments.h"
 #include "game/grid.h"
 #include "text/tokens.h"
 #include "tools/tool.h"
@@ -10,69 +7,6 @@
 namespace qiro {
 
 namespace {
-
-struct GridOptions {
-  int size = 40;
-  int rotation = 0;
-  TextList definition;
-};
-
-struct NumberOption {
-  std::string_view name;
-  int lo;
-  int hi;
-  int GridOptions::*field;
-};
-
-constexpr std::array kNumberOptions = {
-    NumberOption{"--size", 2, 1000, &GridOptions::size},
-    NumberOption{"--rotation", -360, 360, &GridOptions::rotation},
-};
-
-std::optional<int> integerIn(std::string_view text, int lo, int hi) {
-  int value = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (text.empty() || error != std::errc() || stop != end || value < lo || value > hi)
-    return std::nullopt;
-  return value;
-}
-
-const NumberOption* numberOptionNamed(std::string_view name) {
-  for (const NumberOption& option : kNumberOptions) {
-    if (option.name == name) return &option;
-  }
-  return nullptr;
-}
-
-// Options may stand anywhere among the tokens; each token argument may hold several
-// comma-separated tokens. Answers false after writing a one-line error.
-bool readOptions(ToolArguments args, GridOptions& options, std::ostream& err) {
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string_view arg = args[i];
-    if (const NumberOption* option = numberOptionNamed(arg)) {
-      const std::optional<int> value =
-          i + 1 < args.size() ? integerIn(args[++i], option->lo, option->hi) : std::nullopt;
-      if (!value) {
-        err << "qiro-tool grid: " << arg << " needs a whole number from " << option->lo << " to "
-            << option->hi << "\n";
-        return false;
-      }
-      options.*option->field = *value;
-    } else if (arg.starts_with('-')) {
-      err << "qiro-tool grid: unknown option '" << arg << "'\n";
-      return false;
-    } else {
-      Text tokens(arg);
-      Text token;
-      while (tokens.isNotEmpty()) {
-        popToken(token, tokens);
-        if (token.isNotEmpty()) options.definition.append(token);
-      }
-    }
-  }
-  return true;
-}
 
 std::string_view labelOf(const TextList& list, int index) {
   return TextView(list.item(index)).view();
@@ -123,13 +57,19 @@ void printGrid(std::ostream& out, const Grid& grid) {
 
 }  // namespace
 
-int runGridCommand(ToolArguments args, std::ostream& out, std::ostream& err) {
-  GridOptions options;
-  if (!readOptions(args, options, err)) return kToolUsageError;
+int runGridCommand(ToolArguments args, std::istream& /*in*/, std::ostream& out, std::ostream& err) {
+  int size = 40;
+  int rotation = 0;
+  TextList definition;
+  const NumberOption options[] = {
+      {"--size", 2, 1000, &size},
+      {"--rotation", -360, 360, &rotation},
+  };
+  if (!readDefinitionArguments("grid", args, options, definition, err)) return kToolUsageError;
   Grid grid;
-  grid.setHexagonSize(options.size, false);
-  grid.setRotation(options.rotation);
-  grid.setfromgrivecdef(options.definition);
+  grid.setHexagonSize(size, false);
+  grid.setRotation(rotation);
+  grid.setfromgrivecdef(definition);
   grid.prepareForPlay();
   grid.ftbco();
   grid.ensureHoleLists();

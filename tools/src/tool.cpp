@@ -9,23 +9,24 @@ namespace {
 
 struct Command {
   std::string_view name;
-  int (*run)(ToolArguments args, std::ostream& out, std::ostream& err);
+  int (*run)(ToolArguments args, std::istream& in, std::ostream& out, std::ostream& err);
 };
 
-// New commands (play, design, scramble, page...) join this table.
+// New commands (design, scramble, page...) join this table.
 constexpr std::array kCommands = {
     Command{"grid", runGridCommand},
+    Command{"play", runPlayCommand},
 };
 
 }  // namespace
 
-int runTool(ToolArguments args, std::ostream& out, std::ostream& err) {
+int runTool(ToolArguments args, std::istream& in, std::ostream& out, std::ostream& err) {
   if (args.empty()) {
-    err << "usage: qiro-tool COMMAND [ARGUMENTS...]; commands: grid\n";
+    err << "usage: qiro-tool COMMAND [ARGUMENTS...]; commands: grid, play\n";
     return kToolUsageError;
   }
   for (const Command& command : kCommands) {
-    if (command.name == args.front()) return command.run(args.subspan(1), out, err);
+    if (command.name == args.front()) return command.run(args.subspan(1), in, out, err);
   }
   err << "qiro-tool: unknown command '" << args.front() << "'\n";
   return kToolUsageError;

@@ -117,6 +117,8 @@ class Grid {
   bool cellIsFilled(int c) const;
   NumberSet allowedSet(int c) const;
   void setAllowedSet(int c, NumberSet s);
+  NumberSet marksOf(int c) const;
+  void setMarks(int c, NumberSet s);
   int cellX(int c) const;
   int cellY(int c) const;
   Point hexagonCentre(int h) const;
@@ -147,6 +149,8 @@ class Grid {
   bool fullHexagonsOnly() const { return fullHexagonsOnly_; }
   bool hasSolution() const { return hasSolution_; }
   const GridFlags& flags() const { return flags_; }
+  // The level code records whether the solution is in the cells.
+  void setSolutionLoaded(bool loaded) { flags_.solutionLoaded = loaded; }
   bool hasHexagonTable() const { return !centres_.empty(); }
   bool hasCellArray() const { return !cells_.empty(); }
   bool hasPeerTables() const { return !peerTables_[0].empty(); }
@@ -165,6 +169,9 @@ class Grid {
   const TextList& boundaryList() const { return boundary_; }
   // Cell label = solution,clue.
   const TextList& solutionMap() const { return solutionMap_; }
+  // Moves of a restored game ("V,cell,n" and "P,cell,marks"), replayed by the next
+  // prepareForPlay once the level has emptied the cells that are not given.
+  TextList& replayQueue() { return replayQueue_; }
 
  private:
   // A field of cell c's record, or its zero value when c names no record.
@@ -209,6 +216,7 @@ class Grid {
   TextList holes_;
   TextList boundary_;
   TextList solutionMap_;
+  TextList replayQueue_;
   bool hasSolution_ = false;
   GridFlags flags_;
   MarkTable markTable_;

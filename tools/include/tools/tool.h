@@ -1,6 +1,7 @@
-// qiro-tool: the developer tool's commands, run on argument lists and output streams.
+// qiro-tool: the developer tool's commands, run on argument lists and streams.
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <span>
 #include <string_view>
@@ -12,12 +13,16 @@ constexpr int kToolUsageError = 2;
 
 using ToolArguments = std::span<const std::string_view>;
 
-// args are the arguments after the program name; the first names the command. Answers
-// the exit status.
-int runTool(ToolArguments args, std::ostream& out, std::ostream& err);
+// args are the arguments after the program name; the first names the command. in is
+// read only by commands that take input. Answers the exit status.
+int runTool(ToolArguments args, std::istream& in, std::ostream& out, std::ostream& err);
 
 // qiro-tool grid [--size S] [--rotation R] TOKEN...: the grid a definition builds, with
 // every cell, hexagon and line list. args follow the command name.
-int runGridCommand(ToolArguments args, std::ostream& out, std::ostream& err);
+int runGridCommand(ToolArguments args, std::istream& in, std::ostream& out, std::ostream& err);
+
+// qiro-tool play TOKEN...: builds the grid as a freshly loaded one, then runs the play
+// commands read from in, one a line, answering each with one line (show with three).
+int runPlayCommand(ToolArguments args, std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace qiro
