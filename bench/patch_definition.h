@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "game/grid.h"
+#include "game/moves.h"
 #include "text/text_list.h"
 
 namespace qiro {
@@ -26,6 +28,29 @@ inline TextList patchDefinition(int radius) {
     }
   }
   return definition;
+}
+
+// A board in mid-game: two cells of every three filled with the lowest number they
+// allow (given ones too when `givens` is set: every first of three), and the empty
+// cells carrying the numbers they still allow as pencil marks.
+inline void fillHalfway(Grid& grid, bool givens) {
+  grid.ensureCellRecords();
+  grid.ftbco();
+  for (int c = 1; c <= grid.cellCount(); ++c) {
+    if (c % 3 == 0) continue;
+    recomputeAllowed(grid);
+    for (int n = 1; n <= kHighestNumber; ++n) {
+      if (isAllowed(grid, c, n)) {
+        grid.setCellValue(c, n);
+        grid.cellRecord(c)->given = givens && c % 3 == 1;
+        break;
+      }
+    }
+  }
+  recomputeAllowed(grid);
+  for (int c = 1; c <= grid.cellCount(); ++c) {
+    if (grid.cellIsEmpty(c)) grid.setMarks(c, grid.allowedSet(c));
+  }
 }
 
 }  // namespace qiro

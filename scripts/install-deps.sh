@@ -7,6 +7,9 @@ packages=(
   cmake ninja-build g++ pkg-config   # the build
   libbenchmark-dev                   # the benchmarks
   libgtest-dev libgmock-dev          # the tests
+  qt6-base-dev                       # the platform layer (Qt 6 Gui and Widgets, rcc, moc)
+  qt6-qpa-plugins                    # Qt's offscreen and X11 back ends
+  fonts-liberation                   # faces metric-compatible with the ones the drawings name
 )
 
 missing=()

@@ -12,17 +12,20 @@ struct Command {
   int (*run)(ToolArguments args, std::istream& in, std::ostream& out, std::ostream& err);
 };
 
-// New commands (design, scramble, page...) join this table.
+// New commands (scramble, page...) join this table, one a line.
+// clang-format off
 constexpr std::array kCommands = {
     Command{"grid", runGridCommand},
     Command{"play", runPlayCommand},
+    Command{"render", runRenderCommand},
 };
+// clang-format on
 
 }  // namespace
 
 int runTool(ToolArguments args, std::istream& in, std::ostream& out, std::ostream& err) {
   if (args.empty()) {
-    err << "usage: qiro-tool COMMAND [ARGUMENTS...]; commands: grid, play\n";
+    err << "usage: qiro-tool COMMAND [ARGUMENTS...]; commands: grid, play, render\n";
     return kToolUsageError;
   }
   for (const Command& command : kCommands) {

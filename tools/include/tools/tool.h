@@ -9,6 +9,7 @@
 namespace qiro {
 
 constexpr int kToolSuccess = 0;
+constexpr int kToolFailure = 1;
 constexpr int kToolUsageError = 2;
 
 using ToolArguments = std::span<const std::string_view>;
@@ -24,5 +25,10 @@ int runGridCommand(ToolArguments args, std::istream& in, std::ostream& out, std:
 // qiro-tool play TOKEN...: builds the grid as a freshly loaded one, then runs the play
 // commands read from in, one a line, answering each with one line (show with three).
 int runPlayCommand(ToolArguments args, std::istream& in, std::ostream& out, std::ostream& err);
+
+// qiro-tool render [--size S] [--level L] [--state TEXT] [--links] [--select A,B,C]
+// --out FILE.png TOKEN...: the board painted as the game shows it, written as a PNG on a
+// page just large enough for it. --select names touching hexagons, oldest first.
+int runRenderCommand(ToolArguments args, std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace qiro
