@@ -18,6 +18,8 @@ constexpr std::array kCommands = {
     Command{"grid", runGridCommand},
     Command{"play", runPlayCommand},
     Command{"render", runRenderCommand},
+    Command{"design", runDesignCommand},
+    Command{"solve", runSolveCommand},
 };
 // clang-format on
 
@@ -25,7 +27,7 @@ constexpr std::array kCommands = {
 
 int runTool(ToolArguments args, std::istream& in, std::ostream& out, std::ostream& err) {
   if (args.empty()) {
-    err << "usage: qiro-tool COMMAND [ARGUMENTS...]; commands: grid, play, render\n";
+    err << "usage: qiro-tool COMMAND [ARGUMENTS...]; commands: grid, play, render, design, solve\n";
     return kToolUsageError;
   }
   for (const Command& command : kCommands) {

@@ -31,4 +31,12 @@ int runPlayCommand(ToolArguments args, std::istream& in, std::ostream& out, std:
 // page just large enough for it. --select names touching hexagons, oldest first.
 int runRenderCommand(ToolArguments args, std::istream& in, std::ostream& out, std::ostream& err);
 
+// qiro-tool design [--seed N] [--lines N] [--level7] TOKEN...: a random solution for the
+// hexagons named and clues that give one solution at every level, as definition lines.
+int runDesignCommand(ToolArguments args, std::istream& in, std::ostream& out, std::ostream& err);
+
+// qiro-tool solve KEY | --file FILE | --tokens TOKEN...: for each level as the game
+// applies it, the threshold, the givens, the solutions (2 for two or more) and the grade.
+int runSolveCommand(ToolArguments args, std::istream& in, std::ostream& out, std::ostream& err);
+
 }  // namespace qiro
