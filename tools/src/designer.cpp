@@ -2,6 +2,7 @@
 #include "designer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <random>
 
@@ -181,8 +182,8 @@ std::optional<Design> designGrid(const TextList& hexagons, const DesignOptions& 
     const int t = thresholds[i];
     if (t < 100) {
       const double share = kExtraShare[std::min(extra++, std::size(kExtraShare) - 1)];
-      addGivens(givens, design.solution, fewest + static_cast<int>(share * (n - fewest) + 0.5),
-                rng);
+      addGivens(givens, design.solution,
+                fewest + static_cast<int>(std::lround(share * (n - fewest))), rng);
     } else if (t == 100 && options.levelSeven) {
       addGivens(givens, design.solution, fewest + std::max(1, (n - fewest) / 20), rng);
     }
@@ -241,6 +242,7 @@ std::optional<std::vector<std::string>> layOutLines(const Grid& grid, const Desi
     }
   }
   std::vector<std::string> texts;
+  texts.reserve(laid.size());
   for (const auto& line : laid)
     texts.push_back(written(line));
   for (const std::string& t : texts) {
