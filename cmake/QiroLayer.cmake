@@ -15,5 +15,7 @@ function(qiro_test name)
   cmake_parse_arguments(TEST "" "" "SOURCES;DEPENDS" ${ARGN})
   add_executable(${name} ${TEST_SOURCES})
   target_link_libraries(${name} PRIVATE ${TEST_DEPENDS} GTest::gtest GTest::gtest_main)
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+  # Anything that draws runs headless, whatever display the machine has.
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
 endfunction()

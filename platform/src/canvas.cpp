@@ -54,7 +54,8 @@ int pixelSizeForCell(QFont font, int cellHeight) {
   const QFontMetricsF metrics(font);
   const double cell = metrics.ascent() + metrics.descent();
   if (cell <= 0) return cellHeight;
-  return std::max(1, static_cast<int>(std::lround(cellHeight * cellHeight / cell)));
+  return std::max(
+      1, static_cast<int>(std::lround(static_cast<double>(cellHeight) * cellHeight / cell)));
 }
 
 // The average width of the letters weighted by how often they occur in English text, the
@@ -312,8 +313,14 @@ Layer::Layer(int width, int height, unsigned int fill) : image_(std::make_unique
 }
 
 Layer::~Layer() = default;
-Layer::Layer(Layer&&) noexcept = default;
-Layer& Layer::operator=(Layer&&) noexcept = default;
+// A layer moved from keeps an empty image, so a canvas made on it draws nothing.
+Layer::Layer(Layer&& other) noexcept
+    : image_(std::exchange(other.image_, std::make_unique<Image>())) {}
+
+Layer& Layer::operator=(Layer&& other) noexcept {
+  image_ = std::exchange(other.image_, std::make_unique<Image>());
+  return *this;
+}
 
 int Layer::width() const {
   return image_ ? image_->image.width() : 0;

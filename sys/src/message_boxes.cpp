@@ -12,21 +12,27 @@ int showBox(TextView text, unsigned flags) {
   return messageBox(text.view(), startupFacts().applicationTitle.view(), flags);
 }
 
+// A style names an icon and a default button; the buttons are the box's own, so button
+// bits given by a caller cannot turn a Yes/No question into a box without a Yes.
+unsigned buttonless(unsigned style) {
+  return style & ~0xFU;
+}
+
 }  // namespace
 
 int showMessage(TextView text, unsigned style) {
-  return showBox(
-      text, style == 0 ? kSystemModal | kIconExclamation | kBoxOk : style | kSystemModal | kBoxOk);
+  return showBox(text, style == 0 ? kSystemModal | kIconExclamation | kBoxOk
+                                  : buttonless(style) | kSystemModal | kBoxOk);
 }
 
 bool askYesNo(TextView text, unsigned style) {
   return showBox(text, style == 0 ? kSystemModal | kIconQuestion | kBoxYesNo
-                                  : style | kSystemModal | kBoxYesNo) == kAnswerYes;
+                                  : buttonless(style) | kSystemModal | kBoxYesNo) == kAnswerYes;
 }
 
 bool askOkCancel(TextView text, unsigned style) {
   return showBox(text, style == 0 ? kSystemModal | kIconQuestion | kBoxOkCancel
-                                  : style | kSystemModal | kBoxOkCancel) == kAnswerOk;
+                                  : buttonless(style) | kSystemModal | kBoxOkCancel) == kAnswerOk;
 }
 
 }  // namespace qiro

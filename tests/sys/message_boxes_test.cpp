@@ -47,6 +47,8 @@ TEST(MessageBoxes, FormTheirFlagsFromTheStyleAndAnswerTheButtonPressed) {
       {Box::YesNo, kIconStop | kDefaultButton2, 0x1114, kAnswerYes, 1},
       {Box::OkCancel, kIconExclamation | kDefaultButton2, 0x1131, kAnswerCancel, 0},
       {Box::OkCancel, kIconQuestion, 0x1021, kAnswerOk, 1},
+      // A box keeps its own buttons whatever button bits a caller passes.
+      {Box::YesNo, kIconQuestion | kBoxOkCancel, 0x1024, kAnswerYes, 1},
       // A box nobody answered is no Yes and no OK.
       {Box::Message, 0, 0x1030, kNoAnswer, kNoAnswer},
       {Box::YesNo, 0, 0x1024, kNoAnswer, 0},

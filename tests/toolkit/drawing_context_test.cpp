@@ -34,7 +34,10 @@ TEST(DrawingContext, ConvertsMillimetresToPixelsTruncated) {
       {100, 1.0F, 12, 47},  // 47.24
       {100, 1.0F, 10, 39},  // 39.37
       {100, 1.0F, 5, 19},   // a rules-page line of size 5
-      {100, 1.0F, -10, -39}, {300, 1.0F, 0, 0}, {300, 1000.0F, 1000, 32767},  // held within 16 bits
+      {100, 1.0F, 25.4F, 100},     {100, 1.0F, 12.7F, 50},
+      {300, 1.0F, 25.4F, 300},  // exact inches
+      {100, 1.0F, -10, -39},       {300, 1.0F, 0, 0},
+      {300, 1000.0F, 1000, 32767},  // held within 16 bits
   };
   for (const MmCase& c : cases) {
     DrawingContext dc;

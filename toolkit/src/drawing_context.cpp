@@ -105,12 +105,16 @@ void DrawingContext::copyFrom(const DrawingContext& other) {
 
 // ---- Conversions
 
+// The product is taken in single precision, as the page sizes were always computed, so
+// that 25.4 mm at 100 dots per inch is 100 pixels and not 99.
 int DrawingContext::mmToPixelsX(float mm) const {
-  return truncToShort(resolutionX_ * static_cast<double>(mm) * zoom_ / kMmPerInch);
+  return truncToShort(static_cast<double>(static_cast<float>(resolutionX_) * mm * zoom_) /
+                      kMmPerInch);
 }
 
 int DrawingContext::mmToPixelsY(float mm) const {
-  return truncToShort(resolutionY_ * static_cast<double>(mm) * zoom_ / kMmPerInch);
+  return truncToShort(static_cast<double>(static_cast<float>(resolutionY_) * mm * zoom_) /
+                      kMmPerInch);
 }
 
 float DrawingContext::pixelsToMmX(int px) const {
