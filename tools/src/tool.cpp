@@ -20,6 +20,8 @@ constexpr std::array kCommands = {
     Command{"render", runRenderCommand},
     Command{"design", runDesignCommand},
     Command{"solve", runSolveCommand},
+    Command{"scramble", runScrambleCommand},
+    Command{"unscramble", runUnscrambleCommand},
 };
 // clang-format on
 
@@ -27,7 +29,8 @@ constexpr std::array kCommands = {
 
 int runTool(ToolArguments args, std::istream& in, std::ostream& out, std::ostream& err) {
   if (args.empty()) {
-    err << "usage: qiro-tool COMMAND [ARGUMENTS...]; commands: grid, play, render, design, solve\n";
+    err << "usage: qiro-tool COMMAND [ARGUMENTS...]; commands: grid, play, render, design, solve, "
+           "scramble, unscramble\n";
     return kToolUsageError;
   }
   for (const Command& command : kCommands) {

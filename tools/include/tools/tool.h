@@ -39,4 +39,12 @@ int runDesignCommand(ToolArguments args, std::istream& in, std::ostream& out, st
 // applies it, the threshold, the givens, the solutions (2 for two or more) and the grade.
 int runSolveCommand(ToolArguments args, std::istream& in, std::ostream& out, std::ostream& err);
 
+// qiro-tool scramble TEXT: the stored form of TEXT (at most 151 characters, one line);
+// characters outside the scrambler's alphabets are listed on err.
+int runScrambleCommand(ToolArguments args, std::istream& in, std::ostream& out, std::ostream& err);
+
+// qiro-tool unscramble TEXT: the plain form of the stored text TEXT.
+int runUnscrambleCommand(ToolArguments args, std::istream& in, std::ostream& out,
+                         std::ostream& err);
+
 }  // namespace qiro
