@@ -7,18 +7,10 @@
 #include <vector>
 
 #include "hexagon/neighbourhood.h"
+#include "labels_of.h"
 
 namespace qiro {
 namespace {
-
-using Labels = std::vector<std::string>;
-
-Labels texts(const TextList& l) {
-  Labels v;
-  for (const Text& t : l)
-    v.emplace_back(t.view());
-  return v;
-}
 
 // The lists of a grid made of the given hexagons.
 struct Lists {

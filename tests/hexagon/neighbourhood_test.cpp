@@ -7,17 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "labels_of.h"
+
 namespace qiro {
 namespace {
-
-using Labels = std::vector<std::string>;
-
-Labels texts(const TextList& l) {
-  Labels v;
-  for (const Text& t : l)
-    v.emplace_back(t.view());
-  return v;
-}
 
 TextList sorted(std::initializer_list<const char*> labels) {
   TextList l;

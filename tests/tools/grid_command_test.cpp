@@ -6,24 +6,11 @@
 #include <string_view>
 #include <vector>
 
+#include "tool_run.h"
 #include "tools/tool.h"
 
 namespace qiro {
 namespace {
-
-struct ToolRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-ToolRun run(std::vector<std::string_view> args) {
-  std::istringstream in;
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = runTool(args, in, out, err);
-  return {status, out.str(), err.str()};
-}
 
 std::string firstLine(const std::string& text) {
   return text.substr(0, text.find('\n'));

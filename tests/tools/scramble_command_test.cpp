@@ -6,24 +6,11 @@
 #include <string_view>
 #include <vector>
 
+#include "tool_run.h"
 #include "tools/tool.h"
 
 namespace qiro {
 namespace {
-
-struct ToolRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-ToolRun run(std::vector<std::string_view> args) {
-  std::istringstream in;
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = runTool(args, in, out, err);
-  return {status, out.str(), err.str()};
-}
 
 TEST(ScrambleCommand, EachCommandPrintsTheOtherForm) {
   const std::string plain = "R\xE8gles du jeu, niveau 3 !";
