@@ -50,6 +50,12 @@ void recomputeAllowed(Grid& grid) {
   }
 }
 
+void runPostLoadSteps(Grid& grid) {
+  grid.ensureCellRecords();
+  grid.ftbco();
+  recomputeAllowed(grid);
+}
+
 bool isAllowed(const Grid& grid, int cell, int n) {
   return hasNumber(grid.allowedSet(cell), n);
 }

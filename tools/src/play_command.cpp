@@ -267,9 +267,7 @@ int runPlayCommand(ToolArguments args, std::istream& in, std::ostream& out, std:
   // mark table of the cell style the game uses.
   Grid& grid = session.grid;
   grid.setfromgrivecdef(definition);
-  grid.ensureCellRecords();
-  grid.ftbco();
-  recomputeAllowed(grid);
+  runPostLoadSteps(grid);
   grid.computeMarkTable();
 
   std::string line;

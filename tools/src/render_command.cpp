@@ -90,9 +90,7 @@ std::optional<std::vector<std::string_view>> takeTextOptions(ToolArguments args,
 void prepareBoard(Board& board, const TextList& definition, const RenderOptions& options) {
   Grid& grid = board.grid();
   grid.setfromgrivecdef(definition);
-  grid.ensureCellRecords();
-  grid.ftbco();
-  recomputeAllowed(grid);
+  runPostLoadSteps(grid);
   board.setCellSizePx(options.size);
   board.setCellStyle(kTriangleCellStyle);
   if (options.level != 0) setLevel(grid, options.level);

@@ -35,6 +35,9 @@ std::span<const Tone> tonesFor(PlayOutcome outcome);
 
 // Every empty cell allows the numbers no peer holds; a filled cell allows its own.
 void recomputeAllowed(Grid& grid);
+// What follows reading a definition into a grid: its cell records and peer tables when
+// missing, then fresh allowed sets.
+void runPostLoadSteps(Grid& grid);
 bool isAllowed(const Grid& grid, int cell, int n);
 // The move of a left click on cell with the current number (0 is the eraser). The
 // allowed sets must be fresh (recomputeAllowed). Placements and erasures are recorded
