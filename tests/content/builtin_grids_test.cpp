@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -15,7 +17,7 @@ namespace {
 
 Grid gridOfEntry(const BuiltinGrid& entry) {
   Grid grid;
-  grid.setfromgrivecdef(definitionTokensOf(entry.lines));
+  grid.setfromgrivecdef(definitionTokensOf(plainLinesOf(entry)));
   grid.prepareForPlay();  // the solution and clues in the cells, as in play
   grid.ftbco();
   return grid;
@@ -43,14 +45,33 @@ TEST(BuiltinGrids, KeysLevelsAndLines) {
     const BuiltinGrid& entry = builtinGrids()[i];
     EXPECT_EQ(entry.key, expected[i].key);
     EXPECT_EQ(entry.level, expected[i].level) << entry.key;
-    EXPECT_EQ(entry.lines.size(), expected[i].lines) << entry.key;
-    for (std::string_view line : entry.lines)
-      EXPECT_LE(line.size(), 151U) << entry.key;
+    EXPECT_EQ(entry.storedLines.size(), expected[i].lines) << entry.key;
   }
-  EXPECT_EQ(builtinCatalogue(), "1805-9,1950-30,2026-1,2043-5,2043-12");
+  EXPECT_EQ(builtinCatalogue().view(), "1805-9,1950-30,2026-1,2043-5,2043-12");
   EXPECT_EQ(findBuiltinEntry("2043-12"), &builtinGrids()[4]);
   EXPECT_EQ(findBuiltinEntry("1251"), nullptr);  // keys match whole
   EXPECT_EQ(findBuiltinEntry("x"), nullptr);
+}
+
+// What the program unscrambles is what the plain grid files of the source tree say, and
+// none of it is stored readable.
+TEST(BuiltinGrids, StoredLinesAreThePlainSourceLines) {
+  const std::filesystem::path folder = QIRO_GRIDS_DIR;
+  for (const BuiltinGrid& entry : builtinGrids()) {
+    std::ifstream in(folder / (std::string(entry.key) + ".txt"));
+    std::vector<std::string> source;
+    for (std::string line; std::getline(in, line);)
+      source.push_back(line);
+    const TextList plain = plainLinesOf(entry);
+    ASSERT_EQ(plain.count(), static_cast<int>(source.size())) << entry.key;
+    for (int i = 1; i <= plain.count(); ++i) {
+      const std::string_view stored = entry.storedLines[static_cast<std::size_t>(i - 1)];
+      EXPECT_EQ(TextView(plain.item(i)).view(), source[static_cast<std::size_t>(i - 1)]);
+      if (stored.size() > 1) {
+        EXPECT_NE(stored, source[static_cast<std::size_t>(i - 1)]);
+      }
+    }
+  }
 }
 
 TEST(BuiltinGrids, EveryLevelHasExactlyOneSolution) {
@@ -99,7 +120,9 @@ TEST(BuiltinGrids, SelectableGridsGrowAndOfferAHoleAndAClosedHexagon) {
 }
 
 TEST(BuiltinGrids, SuffixesJoinTheTokensOfTheirLine) {
-  const std::string_view lines[] = {"%a,B,C,%0,D", "E,#note,%95,F", "G"};
+  TextList lines;
+  for (const char* line : {"%a,B,C,%0,D", "E,#note,%95,F", "G"})
+    lines.append(line);
   TextList tokens = definitionTokensOf(lines);
   std::vector<std::string> got;
   for (const Text& t : tokens)

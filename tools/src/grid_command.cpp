@@ -1,5 +1,7 @@
-// qiro-tool grid: builds a grid from definition tokens and prints everything derived.
+// qiro-tool grid and load: builds a grid from definition tokens or from the collection and
+// prints everything derived.
 #include "arguments.h"
+#include "content/grid_collection.h"
 #include "game/grid.h"
 #include "text/tokens.h"
 #include "tools/tool.h"
@@ -55,6 +57,13 @@ void printGrid(std::ostream& out, const Grid& grid) {
   printList(out, "boundary", grid.boundaryList());
 }
 
+// Everything the printout shows, at the hexagon size the grid has.
+void deriveAll(Grid& grid) {
+  grid.prepareForPlay();
+  grid.ftbco();
+  grid.ensureHoleLists();
+}
+
 }  // namespace
 
 int runGridCommand(ToolArguments args, std::istream& /*in*/, std::ostream& out, std::ostream& err) {
@@ -70,10 +79,25 @@ int runGridCommand(ToolArguments args, std::istream& /*in*/, std::ostream& out, 
   grid.setHexagonSize(size, false);
   grid.setRotation(rotation);
   grid.setfromgrivecdef(definition);
-  grid.prepareForPlay();
-  grid.ftbco();
-  grid.ensureHoleLists();
+  deriveAll(grid);
   printGrid(out, grid);
+  return kToolSuccess;
+}
+
+int runLoadCommand(ToolArguments args, std::istream& /*in*/, std::ostream& out, std::ostream& err) {
+  if (args.size() != 1) {
+    err << "usage: qiro-tool load KEY\n";
+    return kToolUsageError;
+  }
+  // Slot 0 at the zoom step the game starts with, so the positions match qiro-tool grid's.
+  Board& board = boardSlot(0);
+  board.setCellSizePx(40);
+  if (!gridCollection().loadBuiltinGrid(0, args.front())) {
+    err << "qiro-tool load: no built-in grid '" << args.front() << "'\n";
+    return kToolUsageError;
+  }
+  deriveAll(board.grid());
+  printGrid(out, board.grid());
   return kToolSuccess;
 }
 

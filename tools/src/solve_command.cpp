@@ -27,17 +27,14 @@ int runSolveCommand(ToolArguments args, std::istream& /*in*/, std::ostream& out,
       err << "qiro-tool solve: no definition lines in '" << args[1] << "'\n";
       return kToolFailure;
     }
-    std::vector<std::string_view> views;
-    for (const Text& line : lines)
-      views.push_back(line.view());
-    definition = definitionTokensOf(views);
+    definition = definitionTokensOf(lines);
   } else if (args.size() == 1 && !args.front().starts_with('-')) {
     const BuiltinGrid* entry = findBuiltinEntry(args.front());
     if (entry == nullptr) {
       err << "qiro-tool solve: no built-in grid '" << args.front() << "'\n";
       return kToolUsageError;
     }
-    definition = definitionTokensOf(entry->lines);
+    definition = definitionTokensOf(plainLinesOf(*entry));
   } else {
     err << "usage: qiro-tool solve KEY | --file FILE | --tokens TOKEN...\n";
     return kToolUsageError;

@@ -12,7 +12,7 @@ struct Command {
   int (*run)(ToolArguments args, std::istream& in, std::ostream& out, std::ostream& err);
 };
 
-// New commands (scramble, page...) join this table, one a line.
+// New commands join this table, one a line.
 // clang-format off
 constexpr std::array kCommands = {
     Command{"grid", runGridCommand},
@@ -22,6 +22,9 @@ constexpr std::array kCommands = {
     Command{"solve", runSolveCommand},
     Command{"scramble", runScrambleCommand},
     Command{"unscramble", runUnscrambleCommand},
+    Command{"collection", runCollectionCommand},
+    Command{"load", runLoadCommand},
+    Command{"message", runMessageCommand},
 };
 // clang-format on
 
@@ -30,7 +33,7 @@ constexpr std::array kCommands = {
 int runTool(ToolArguments args, std::istream& in, std::ostream& out, std::ostream& err) {
   if (args.empty()) {
     err << "usage: qiro-tool COMMAND [ARGUMENTS...]; commands: grid, play, render, design, solve, "
-           "scramble, unscramble\n";
+           "scramble, unscramble, collection, load, message\n";
     return kToolUsageError;
   }
   for (const Command& command : kCommands) {

@@ -2,6 +2,7 @@
 // platform's services take Unicode.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,5 +12,8 @@ namespace qiro {
 // code page's own table (0x80 is the euro sign), every other byte as the same code point.
 std::u16string utf16FromWindows1252(std::string_view bytes);
 std::string utf8FromWindows1252(std::string_view bytes);
+// The way back from UTF-8, for texts written in the source tree; nothing when the bytes are
+// not UTF-8 or hold a character the code page lacks.
+std::optional<std::string> windows1252FromUtf8(std::string_view utf8);
 
 }  // namespace qiro

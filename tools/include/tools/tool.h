@@ -47,4 +47,16 @@ int runScrambleCommand(ToolArguments args, std::istream& in, std::ostream& out, 
 int runUnscrambleCommand(ToolArguments args, std::istream& in, std::ostream& out,
                          std::ostream& err);
 
+// qiro-tool collection: one line per built-in grid, "entry KEY level=L lines=N cells=C
+// hexagons=H", in the order the collection is searched.
+int runCollectionCommand(ToolArguments args, std::istream& in, std::ostream& out,
+                         std::ostream& err);
+
+// qiro-tool load KEY: the built-in grid loaded as the game loads it, printed as qiro-tool
+// grid prints a grid.
+int runLoadCommand(ToolArguments args, std::istream& in, std::ostream& out, std::ostream& err);
+
+// qiro-tool message KIND [ARG1 [ARG2]] [--english]: the composed message, in UTF-8.
+int runMessageCommand(ToolArguments args, std::istream& in, std::ostream& out, std::ostream& err);
+
 }  // namespace qiro

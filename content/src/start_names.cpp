@@ -1,0 +1,39 @@
+// The start-up names, from the stored title and the collection's edition.
+#include "content/start_names.h"
+
+#include <string>
+
+#include "content/grid_collection.h"
+#include "stored_tables.h"
+#include "text/scratch.h"
+#include "toolkit/scrambler.h"
+
+namespace qiro {
+
+Text windowTitle() {
+  Text title(unscramble(stored::kTitle));
+  title.append(numberText(kCollectionEdition));
+  return title;
+}
+
+Text programBaseName() {
+  std::string name = "Q-I-RO-demo#";
+  name.replace(name.find('#'), 1, numberText(kCollectionEdition));
+  return Text(name);
+}
+
+Text preferencesFileName() {
+  Text name = windowTitle();
+  name.append(".TXT");
+  return name;
+}
+
+Text preferencesComment() {
+  return Text(unscramble(stored::kPreferencesComment));
+}
+
+Text webAddress() {
+  return Text(unscramble(stored::kWebAddress));
+}
+
+}  // namespace qiro
