@@ -5,6 +5,7 @@
 
 #include "ink.h"
 #include "toolkit/drawing_context.h"
+#include "toolkit/page_bitmaps.h"
 
 namespace qiro {
 namespace {
@@ -135,6 +136,21 @@ TEST(BitmapHolder, AMissingResourceLeavesTheHolderUnloadedAndTheCopyFails) {
   Layer layer(10, 10, kWhite);
   Canvas canvas(layer);
   EXPECT_FALSE(holder.stretchBlit(canvas, 0, 0, 10, 10));
+  EXPECT_EQ(inkOf(layer, kWhite, false).count, 0);
+}
+
+// This test program carries no page pictures: each visit of a page tries its picture again.
+TEST(PageBitmaps, APictureThatFailedIsTriedAgainAtTheNextVisit) {
+  Layer layer(10, 10, kWhite);
+  Canvas canvas(layer);
+  const int before = pageBitmapLoads();
+  EXPECT_FALSE(drawPageBitmap(canvas, 3, 0, 0, 10, 10));
+  EXPECT_FALSE(drawPageBitmap(canvas, 3, 0, 0, 10, 10));
+  EXPECT_EQ(pageBitmapLoads(), before + 2);
+  // Numbers that name no page are not even tried.
+  EXPECT_FALSE(drawPageBitmap(canvas, 0, 0, 0, 10, 10));
+  EXPECT_FALSE(drawPageBitmap(canvas, 10, 0, 0, 10, 10));
+  EXPECT_EQ(pageBitmapLoads(), before + 2);
   EXPECT_EQ(inkOf(layer, kWhite, false).count, 0);
 }
 

@@ -25,6 +25,7 @@ constexpr std::array kCommands = {
     Command{"collection", runCollectionCommand},
     Command{"load", runLoadCommand},
     Command{"message", runMessageCommand},
+    Command{"page", runPageCommand},
 };
 // clang-format on
 
@@ -33,7 +34,7 @@ constexpr std::array kCommands = {
 int runTool(ToolArguments args, std::istream& in, std::ostream& out, std::ostream& err) {
   if (args.empty()) {
     err << "usage: qiro-tool COMMAND [ARGUMENTS...]; commands: grid, play, render, design, solve, "
-           "scramble, unscramble, collection, load, message\n";
+           "scramble, unscramble, collection, load, message, page\n";
     return kToolUsageError;
   }
   for (const Command& command : kCommands) {

@@ -59,4 +59,8 @@ int runLoadCommand(ToolArguments args, std::istream& in, std::ostream& out, std:
 // qiro-tool message KIND [ARG1 [ARG2]] [--english]: the composed message, in UTF-8.
 int runMessageCommand(ToolArguments args, std::istream& in, std::ostream& out, std::ostream& err);
 
+// qiro-tool page N [--english] --out FILE.png: rules page N as the rules screen shows it,
+// in French unless --english.
+int runPageCommand(ToolArguments args, std::istream& in, std::ostream& out, std::ostream& err);
+
 }  // namespace qiro
