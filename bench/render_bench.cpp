@@ -37,12 +37,7 @@ struct Page {
     const int height = box.top - box.bottom + 1;
     layer = Layer(width, height);
     canvas = std::make_unique<Canvas>(layer);
-    context.setResolution(96, 96);
-    context.setPageSize(width, height);
-    context.setPrintableSize(width, height);
-    context.setBaseOrigin(-box.left, box.top);
-    context.setOriginMm(0, 0);
-    context.setDevice(canvas.get());
+    context.setUpScreenPage(96, width, height, -box.left, box.top, canvas.get());
   }
 };
 

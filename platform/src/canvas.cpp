@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPolygon>
+#include <QSaveFile>
 #include <QStaticText>
 #include <algorithm>
 #include <array>
@@ -340,6 +341,22 @@ bool Layer::savePng(std::string_view path) const {
   const QString name =
       QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
   return image_->image.save(name, "PNG");
+}
+
+bool Layer::saveBmp(std::string_view path) const {
+  if (!image_ || image_->image.isNull()) return false;
+  // Without dithering: a picture of flat colours keeps each of them exactly.
+  QImage indexed = image_->image.convertToFormat(QImage::Format_Indexed8, Qt::AvoidDither);
+  if (indexed.isNull()) return false;
+  // Qt writes as many table entries as the image uses; the file format asks for all 256.
+  indexed.setColorCount(256);
+  QSaveFile file(QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size()))));
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (!indexed.save(&file, "BMP")) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
 }
 
 // ---- Bitmap

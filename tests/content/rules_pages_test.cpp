@@ -20,12 +20,8 @@ class PageTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ensureApplication();
-    context_.setResolution(100, 100);
-    context_.setPageSize(kRulesPageWidth, kRulesPageHeight);
-    context_.setPrintableSize(kRulesPageWidth, kRulesPageHeight);
-    context_.setBaseOrigin(kRulesPageWidth / 2, kRulesPageHeight / 2);
-    context_.setOriginMm(0, 0);
-    context_.setDevice(&canvas_);
+    context_.setUpScreenPage(100, kRulesPageWidth, kRulesPageHeight, kRulesPageWidth / 2,
+                             kRulesPageHeight / 2, &canvas_);
   }
 
   Layer layer_{kRulesPageWidth, kRulesPageHeight};

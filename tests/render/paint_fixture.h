@@ -40,12 +40,7 @@ class PaintFixture : public ::testing::Test {
     {
       Canvas canvas(layer);
       DrawingContext context;
-      context.setResolution(96, 96);
-      context.setPageSize(kPage, kPage);
-      context.setPrintableSize(kPage, kPage);
-      context.setBaseOrigin(kOrigin, kOrigin);
-      context.setOriginMm(0, 0);
-      context.setDevice(&canvas);
+      context.setUpScreenPage(96, kPage, kPage, kOrigin, kOrigin, &canvas);
       if ((passes & kBackground) != 0) paintBoardBackground(board, context, state);
       if ((passes & kContent) != 0) paintBoardContent(board, context, state);
       paintSelectedHexagons(board, context, selection);

@@ -40,6 +40,16 @@ void DrawingContext::setPageSize(int widthPx, int heightPx) {
   recomputeMillimetres();
 }
 
+void DrawingContext::setUpScreenPage(int dotsPerInch, int width, int height, int originX,
+                                     int originY, Canvas* device) {
+  setResolution(dotsPerInch, dotsPerInch);
+  setPageSize(width, height);
+  setPrintableSize(width, height);
+  setBaseOrigin(originX, originY);
+  setOriginMm(0, 0);
+  setDevice(device);
+}
+
 void DrawingContext::setPrintableSize(int widthPx, int heightPx) {
   printableWidthPx_ = widthPx;
   printableHeightPx_ = heightPx;

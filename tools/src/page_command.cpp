@@ -47,12 +47,8 @@ int runPageCommand(ToolArguments args, std::istream& /*in*/, std::ostream& /*out
   Layer layer(kRulesPageWidth, kRulesPageHeight);
   Canvas canvas(layer);
   DrawingContext context;
-  context.setResolution(kPageDotsPerInch, kPageDotsPerInch);
-  context.setPageSize(kRulesPageWidth, kRulesPageHeight);
-  context.setPrintableSize(kRulesPageWidth, kRulesPageHeight);
-  context.setBaseOrigin(kRulesPageWidth / 2, kRulesPageHeight / 2);
-  context.setOriginMm(0, 0);
-  context.setDevice(&canvas);
+  context.setUpScreenPage(kPageDotsPerInch, kRulesPageWidth, kRulesPageHeight, kRulesPageWidth / 2,
+                          kRulesPageHeight / 2, &canvas);
   drawRulesPage(context, *page, language);
   if (!layer.savePng(outPath)) {
     err << "qiro-tool page: cannot write '" << outPath << "'\n";

@@ -127,12 +127,7 @@ int runRenderCommand(ToolArguments args, std::istream& /*in*/, std::ostream& out
   Layer layer(width, height);
   Canvas canvas(layer);
   DrawingContext context;
-  context.setResolution(kScreenDotsPerInch, kScreenDotsPerInch);
-  context.setPageSize(width, height);
-  context.setPrintableSize(width, height);
-  context.setBaseOrigin(-box.left, box.top);
-  context.setOriginMm(0, 0);
-  context.setDevice(&canvas);
+  context.setUpScreenPage(kScreenDotsPerInch, width, height, -box.left, box.top, &canvas);
   board.setBoardContext(&context);
 
   PaintState state;

@@ -136,6 +136,10 @@ class Layer {
   unsigned int pixel(int x, int y) const;
   // Answers whether the file was written.
   bool savePng(std::string_view path) const;
+  // An uncompressed 8-bit BMP with a 256-entry colour table. A layer of up to 256 colours
+  // keeps every colour exactly; a layer of more is reduced to a fixed table. The file is
+  // replaced only once it is complete. Answers whether it was written.
+  bool saveBmp(std::string_view path) const;
 
   // The image behind the layer, for the platform's own sources.
   struct Image;

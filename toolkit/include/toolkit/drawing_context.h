@@ -25,6 +25,11 @@ class DrawingContext {
   void centreOrigin();
   // Only the base origin; setOriginMm(0, 0) moves the current origin onto it.
   void setBaseOrigin(int x, int y);
+  // A screen page of width x height pixels at dotsPerInch, whose base and current origin
+  // are device pixel (originX, originY), drawn on device: the set-up of every off-screen
+  // drawing of a board or a page.
+  void setUpScreenPage(int dotsPerInch, int width, int height, int originX, int originY,
+                       Canvas* device);
   // The canvas drawn on; a context whose canvas has ended draws nothing.
   void setDevice(Canvas* device) { device_ = CanvasLink(device); }
   // Device, label, resolutions, base origin, flags, page, printable and usable sizes and
