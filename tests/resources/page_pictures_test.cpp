@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "content/rules_pages.h"
 #include "ink.h"
 #include "platform/canvas.h"
 
@@ -13,8 +14,6 @@ namespace {
 
 constexpr unsigned kCyan = 0xFFFF00;
 constexpr unsigned kPink = 0xCC99FF;
-constexpr int kPageWidth = 800;
-constexpr int kPageHeight = 600;
 
 // Picture id at its own size, as plain pixels; an empty layer when it does not load.
 Layer pixelsOf(int id) {
@@ -41,10 +40,10 @@ struct PlainArea {
 // The pixels of the area that are not its colour.
 int strayPixels(const Layer& picture, const PlainArea& area) {
   int stray = 0;
-  for (int y = area.top * picture.height() / kPageHeight;
-       y < area.bottom * picture.height() / kPageHeight; ++y) {
-    for (int x = area.left * picture.width() / kPageWidth;
-         x < area.right * picture.width() / kPageWidth; ++x) {
+  for (int y = area.top * picture.height() / kRulesPageHeight;
+       y < area.bottom * picture.height() / kRulesPageHeight; ++y) {
+    for (int x = area.left * picture.width() / kRulesPageWidth;
+         x < area.right * picture.width() / kRulesPageWidth; ++x) {
       stray += picture.pixel(x, y) == area.colour ? 0 : 1;
     }
   }
@@ -70,7 +69,7 @@ TEST(PagePictures, AllNineLoadInTheShapeOfThePage) {
     const auto bitmap = Bitmap::load(id);
     ASSERT_NE(bitmap, nullptr) << id;
     EXPECT_EQ(bitmap->width() * 3, bitmap->height() * 4) << id;
-    EXPECT_GE(bitmap->width(), kPageWidth) << id;
+    EXPECT_GE(bitmap->width(), kRulesPageWidth) << id;
   }
   EXPECT_EQ(Bitmap::load(10), nullptr);
 }

@@ -126,7 +126,7 @@ std::array<PicturePlan, kPictureCount> makePlans() {
 }
 
 int toPicture(int pagePixels) {
-  return pagePixels * kPictureWidth / kPageWidth;
+  return pagePixels * kPictureWidth / kRulesPageWidth;
 }
 
 // A box of board pixels (y upward: top > bottom) that grows to take in points.

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "content/rules_pages.h"
 #include "platform/canvas.h"
 #include "render/board.h"
 #include "toolkit/holders.h"
@@ -14,10 +15,8 @@
 namespace qiro {
 
 constexpr int kPictureCount = 9;
-// The page the texts are laid out on is 800 x 600; the pictures have its shape at half as
-// large again, and the page stretches them onto itself.
-constexpr int kPageWidth = 800;
-constexpr int kPageHeight = 600;
+// The pictures have the shape of the page the texts are laid out on, at half as large
+// again; the page stretches them onto itself.
 constexpr int kPictureWidth = 1200;
 constexpr int kPictureHeight = 900;
 
