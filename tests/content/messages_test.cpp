@@ -55,8 +55,8 @@ TEST(Messages, CongratulationTakesTheGridNumber) {
   }
 }
 
-// Every kind composes in both languages with its lines as listed; pieces are joined by
-// single blanks, never doubled or left at a line's end.
+// Every kind composes in both languages with its lines as listed; no blank is doubled or
+// left at a line's end.
 TEST(Messages, EveryKindHasItsLinesInBothLanguages) {
   struct Case {
     int kind;

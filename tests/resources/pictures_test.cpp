@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -231,7 +232,10 @@ TEST(PicturesCommand, RefusesWrongArgumentsWithItsUsage) {
 }
 
 TEST(PicturesCommand, FailsAndSaysWhereWhenAPictureCannotBeWritten) {
-  const std::filesystem::path work = std::filesystem::temp_directory_path() / "qiro_pictures_test";
+  // Its own folder, so that runs of the plain and the sanitized tree never meet.
+  const std::filesystem::path work =
+      std::filesystem::temp_directory_path() /
+      ("qiro_pictures_test-" + std::to_string(std::random_device{}()));
   std::filesystem::remove_all(work);
   std::filesystem::create_directories(work / "out" / "3.bmp");  // a folder where a picture goes
   std::ofstream(work / "file") << "not a folder";

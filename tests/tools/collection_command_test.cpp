@@ -47,11 +47,13 @@ TEST(LoadCommand, ShowsTheGridOfThePlainSource) {
 TEST(MessageCommand, PrintsTheComposedTextInUtf8) {
   EXPECT_EQ(run({"message", "4", "3", "--english"}).out, "Load Grid #3 ?\n");
   EXPECT_EQ(run({"message", "7", "1805-9", "24"}).out, "Grille 1805-9\n24 cases.\n");
+  EXPECT_EQ(run({"message", "7", "Été", "3", "--english"}).out, "Grid: Été\n3 cells.\n");
   EXPECT_NE(run({"message", "9"}).out.find("é"), std::string::npos);
   EXPECT_EQ(run({"message", "16"}).out, "\n");
   for (const std::vector<std::string_view>& bad : {std::vector<std::string_view>{"message"},
                                                    {"message", "two"},
-                                                   {"message", "4", "1", "2", "3"}})
+                                                   {"message", "4", "1", "2", "3"},
+                                                   {"message", "7", "\u4E2D"}})
     EXPECT_EQ(run(bad).status, kToolUsageError);
 }
 

@@ -92,6 +92,7 @@ TEST_F(StowTest, EveryTextIsStoredScrambledAndComesBack) {
       "# a comment\n"
       "title: Q-I-RO-\n"
       "pieces[]: \"Grille \"\n"
+      "button: \"?\"\n"
       "pieces[]: Été, à bientôt !\n");
   ASSERT_TRUE(run()) << errors_.str();
   using Lines = std::vector<std::string>;
@@ -100,6 +101,7 @@ TEST_F(StowTest, EveryTextIsStoredScrambledAndComesBack) {
   EXPECT_EQ(plainOf("kTitle"), Lines{"Q-I-RO-"});
   // Quotes keep the blank at the end; French letters become the code page's bytes.
   EXPECT_EQ(plainOf("kPieces"), (Lines{"Grille ", "\xC9t\xE9, \xE0 bient\xF4t !"}));
+  EXPECT_EQ(plainOf("kButton"), Lines{"\"?\""});      // quotes without blanks are the text's
   EXPECT_NE(literalsOf("kTitle"), Lines{"Q-I-RO-"});  // not stored readable
   EXPECT_NE(header_.str().find("BuiltinGrid{\"1805-9\", 2, kGridLines1}"), std::string::npos);
 }
@@ -116,6 +118,9 @@ TEST_F(StowTest, ProblemsAreNamedByFileAndLine) {
       {"texts.txt", "9lives: x\n", "texts.txt:1: expected 'name: text'"},
       {"texts.txt", "a: x\na: y\n", "texts.txt:2: 'a' is named twice"},
       {"texts.txt", "a[]: x\na: y\n", "texts.txt:2: 'a' is named twice"},
+      {"texts.txt", "a: x \n", "texts.txt:1: a blank at an end of the text"},
+      {"grids/collection.txt", "1805-9,2,a.txt\n1805-9,3,a.txt\n", "the key 1805-9 is given twice"},
+      {"grids/catalogue.txt", "1805-9,2026-1\n", "catalogue.txt:1: '2026-1' names no entry"},
       {"grids/collection.txt", "1805-9,8,a.txt\n", "collection.txt:1: expected KEY,LEVEL,FILE"},
       {"grids/collection.txt", "1805-9,2,gone.txt\n", "gone.txt: cannot read the file"},
       {"grids/catalogue.txt", "a\nb\n", "catalogue.txt: expected one line"},

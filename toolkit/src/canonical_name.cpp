@@ -89,9 +89,11 @@ bool ensureCanonicalFileName(TextView baseName, bool copyAllowed) {
   const Text canonical = canonicalFileName(baseName, executableSuffix());
   const Text running = bareFileName(facts.programPath);
 
+  // Checked again after the pause: the file may have been replaced in the meantime.
   const Text previous = handedOverPath(facts.commandTail);
   if (isPreviousCopy(previous, facts.programPath)) {
-    delayedDelete(previous, kRemovalPauseMs, false);
+    sleepMilliseconds(kRemovalPauseMs);
+    if (isPreviousCopy(previous, facts.programPath)) delayedDelete(previous, 0, false);
   }
 
   if (equalIgnoreCase(running, canonical)) return true;

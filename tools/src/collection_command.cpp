@@ -1,5 +1,7 @@
 // qiro-tool collection and message: the built-in grids and the composed messages.
+#include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -45,10 +47,18 @@ int runMessageCommand(ToolArguments args, std::istream& /*in*/, std::ostream& ou
     err << "usage: qiro-tool message KIND [ARG1 [ARG2]] [--english]\n";
     return kToolUsageError;
   }
-  const TextView argument1 = rest.size() > 1 ? TextView(rest[1]) : TextView();
-  const TextView argument2 = rest.size() > 2 ? TextView(rest[2]) : TextView();
-  // The program's texts are code-page bytes; the terminal reads UTF-8.
-  out << utf8FromWindows1252(composeMessage(*kind, argument1, argument2, language).view()) << '\n';
+  // The program's texts are code-page bytes; the terminal writes and reads UTF-8.
+  std::array<std::string, 2> arguments;
+  for (std::size_t i = 1; i < rest.size(); ++i) {
+    const std::optional<std::string> bytes = windows1252FromUtf8(rest[i]);
+    if (!bytes) {
+      err << "qiro-tool message: '" << rest[i] << "' has a character the game cannot show\n";
+      return kToolUsageError;
+    }
+    arguments[i - 1] = *bytes;
+  }
+  out << utf8FromWindows1252(composeMessage(*kind, arguments[0], arguments[1], language).view())
+      << '\n';
   return kToolSuccess;
 }
 

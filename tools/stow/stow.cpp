@@ -6,6 +6,7 @@
 #include <fstream>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -39,8 +40,10 @@ struct Reader {
     ok = false;
   }
 
-  // The lines of a file that are neither blank nor comments, with their line numbers.
-  std::vector<std::pair<int, std::string>> contentLines(const fs::path& file) {
+  // The lines of a file with their line numbers; blank lines and comments left out unless
+  // every line counts.
+  std::vector<std::pair<int, std::string>> contentLines(const fs::path& file,
+                                                        bool everyLine = false) {
     std::vector<std::pair<int, std::string>> lines;
     std::ifstream in(file, std::ios::binary);
     if (!in) {
@@ -50,7 +53,7 @@ struct Reader {
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
       if (!line.empty() && line.back() == '\r') line.pop_back();
-      if (line.empty() || line.front() == '#') continue;
+      if (!everyLine && (line.empty() || line.front() == '#')) continue;
       lines.emplace_back(number, line);
     }
     return lines;
@@ -97,6 +100,15 @@ std::string listOf(const std::vector<std::string>& literals) {
   return list + "}";
 }
 
+// Grid keys are digits, letters and hyphens, so they stand in the table as they are.
+bool isKey(std::string_view key) {
+  if (key.empty()) return false;
+  for (const char c : key) {
+    if (std::isalnum(static_cast<unsigned char>(c)) == 0 && c != '-') return false;
+  }
+  return true;
+}
+
 bool isName(std::string_view name) {
   if (name.empty() || std::isalpha(static_cast<unsigned char>(name.front())) == 0) return false;
   for (const char c : name) {
@@ -127,18 +139,24 @@ std::vector<std::string_view> fieldsOf(std::string_view line) {
 void writeGrids(Reader& reader, const fs::path& folder, std::ostream& out) {
   std::string table;
   int index = 0;
+  std::set<std::string, std::less<>> keys;
   for (const auto& [number, entry] : reader.contentLines(folder / "collection.txt")) {
     const Place place{folder / "collection.txt", number};
     const std::vector<std::string_view> fields = fieldsOf(entry);
     const bool levelOk =
         fields.size() == 3 && fields[1].size() == 1 && fields[1][0] >= '1' && fields[1][0] <= '7';
-    if (!levelOk || fields[0].empty() || fields[2].empty()) {
+    if (!levelOk || !isKey(fields[0]) || fields[2].empty()) {
       reader.fail(place, "expected KEY,LEVEL,FILE with a level from 1 to 7");
+      continue;
+    }
+    if (!keys.emplace(fields[0]).second) {
+      reader.fail(place, "the key " + std::string(fields[0]) + " is given twice");
       continue;
     }
     std::vector<std::string> literals;
     const fs::path file = folder / fields[2];
-    for (const auto& [lineNumber, line] : reader.contentLines(file))
+    // Every line of a grid file is a definition line: "#" is a comment only as a token.
+    for (const auto& [lineNumber, line] : reader.contentLines(file, true))
       literals.push_back(reader.stored({file, lineNumber}, line));
     ++index;
     out << "inline constexpr auto kGridLines" << index << " = " << listOf(literals) << ";\n";
@@ -153,15 +171,27 @@ void writeGrids(Reader& reader, const fs::path& folder, std::ostream& out) {
     reader.fail({catalogue}, "expected one line of comma-separated keys");
     return;
   }
+  const Place place{catalogue, lines.front().first};
+  for (const std::string_view key : fieldsOf(lines.front().second)) {
+    if (!keys.contains(key)) reader.fail(place, "'" + std::string(key) + "' names no entry");
+  }
   out << "inline constexpr std::string_view kCatalogue = "
-      << reader.stored({catalogue, lines.front().first}, lines.front().second) << ";\n";
+      << reader.stored(place, lines.front().second) << ";\n";
 }
 
-// A text written in double quotes keeps the blanks at its ends.
-std::string_view unquoted(std::string_view text) {
-  if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
-    return text.substr(1, text.size() - 2);
-  return text;
+bool blankAtAnEnd(std::string_view text) {
+  return !text.empty() && (text.front() == ' ' || text.back() == ' ');
+}
+
+// Blanks at the ends of a text are kept only when the text is written in double quotes;
+// quotes round a text without such blanks (a button name such as "?") belong to it.
+std::optional<std::string_view> textOf(std::string_view written) {
+  if (written.size() >= 2 && written.front() == '"' && written.back() == '"') {
+    const std::string_view inside = written.substr(1, written.size() - 2);
+    if (blankAtAnEnd(inside)) return inside;
+  }
+  if (blankAtAnEnd(written)) return std::nullopt;
+  return written;
 }
 
 void writeTexts(Reader& reader, const fs::path& file, std::ostream& out) {
@@ -178,6 +208,11 @@ void writeTexts(Reader& reader, const fs::path& file, std::ostream& out) {
       reader.fail(place, "expected 'name: text' or 'name[]: text'");
       continue;
     }
+    const std::optional<std::string_view> text = textOf(std::string_view(line).substr(colon + 2));
+    if (!text) {
+      reader.fail(place, "a blank at an end of the text: write it in double quotes");
+      continue;
+    }
     const std::string key(name);
     auto [it, fresh] = texts.try_emplace(key, piece, std::vector<std::string>{});
     if (fresh) order.push_back(key);
@@ -185,7 +220,8 @@ void writeTexts(Reader& reader, const fs::path& file, std::ostream& out) {
       reader.fail(place, "'" + key + "' is named twice");
       continue;
     }
-    it->second.second.push_back(reader.stored(place, unquoted(line.substr(colon + 2))));
+    // Every name in the table holds at least this text.
+    it->second.second.push_back(reader.stored(place, *text));
   }
   for (const std::string& name : order) {
     const auto& [isList, literals] = texts.at(name);

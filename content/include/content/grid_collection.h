@@ -22,16 +22,16 @@ class GridCollection {
   // appends the entry's lines, unscrambled, to the pending lines (which it never empties).
   bool findBuiltinGrid(TextView key);
 
-  // Loads the entry named key into grid slot 0 to 15: its definition tokens, read once per
-  // key and slot, the board's display parameters, its level, then the post-load steps. An
+  // Loads the entry named key into grid slot 0 to 15: its definition tokens (not read again
+  // when they were the last read into that slot), the board's display parameters, its level, then the post-load steps. An
   // unknown key, or a slot outside 0 to 15, leaves every slot as it was; answers whether
   // the grid was loaded.
   bool loadBuiltinGrid(int slot, TextView key);
   // Grid n of the catalogue into slot 0, with the cell style the loader prepared; false
   // when n names no grid, which changes nothing.
   bool selectGridNumber(int n);
-  // Reads the board's definition tokens into its grid unless the same key was the last read
-  // into that slot, then re-applies difficulty, rotation and hexagon size.
+  // Reads the board's definition tokens into its grid unless the last read was of the same
+  // key into the same slot, then re-applies difficulty, rotation and hexagon size.
   void prepareLoadedGrid(Board& board);
 
   // The catalogue comes from the stored tables once, at start-up.

@@ -92,13 +92,14 @@ std::array<PicturePlan, kPictureCount> makePlans() {
   question.emptied = {":AF"};
   question.shown = {"E:AF"};
   plans[3] = {kPictureGray, kPictureCyan, kPageBand, 130, {question}};
-  // Other shapes, empty: two rings round a hole, a flower and a parallelogram.
+  // Other shapes, empty: the other example grids, a flower with three more hexagons and
+  // two small boards.
   plans[4] = {kPictureGray,
               kPictureCyan,
               kPageBand,
               64,
-              {shapeBoard("2043-5", {20, 120, 345, 350}), shapeBoard("1805-9", {20, 350, 150, 530}),
-               shapeBoard("1950-30", {150, 350, 345, 530})}};
+              {shapeBoard("1239-1", {20, 120, 345, 350}), shapeBoard("1251-2", {20, 350, 180, 530}),
+               shapeBoard("1251-3", {180, 350, 345, 530})}};
   // The last number of a hexagon: five of its six corners are given at the first level.
   plans[5] = {
       kPictureGray, kPictureCyan, kPageBand, 110, {secondBoard(1, {}, {{"X", kOutlineRed}})}};
