@@ -1,6 +1,7 @@
 // The stored grids, and their definition tokens with the "%" clue suffixes.
 #include "content/builtin_grids.h"
 
+#include "plain_text.h"
 #include "stored_tables.h"
 #include "text/tokens.h"
 #include "toolkit/scrambler.h"
@@ -32,7 +33,7 @@ TextList plainLinesOf(const BuiltinGrid& entry) {
 }
 
 Text builtinCatalogue() {
-  return Text(unscramble(stored::kCatalogue));
+  return plainText(stored::kCatalogue);
 }
 
 TextList definitionTokensOf(const TextList& lines) {

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "plain_text.h"
 #include "stored_tables.h"
 #include "toolkit/scrambler.h"
 
@@ -29,10 +30,6 @@ Text joined(const std::array<std::string_view, N>& pieces, const char (&joins)[M
   return text;
 }
 
-Text plain(std::string_view stored) {
-  return Text(unscramble(stored));
-}
-
 // Text pieces one after the other.
 Text concat(std::initializer_list<TextView> pieces) {
   Text text;
@@ -42,7 +39,7 @@ Text concat(std::initializer_list<TextView> pieces) {
 }
 
 Text loadQuestion(TextView n, bool english) {
-  const Text question = english ? Text("Load Grid #") : plain(stored::kLoadGridFr);
+  const Text question = english ? Text("Load Grid #") : plainText(stored::kLoadGridFr);
   return concat({question, n, " ?"});
 }
 
@@ -50,11 +47,12 @@ Text gridInUse(TextView n, bool english) {
   if (english)
     return concat({"Grid #", n, " is already in use.", kBlankLine, "Reload grid #", n, " ?"});
   const auto& pieces = stored::kGridInUseFr;
-  return concat({plain(pieces[0]), n, plain(pieces[1]), kBlankLine, plain(pieces[2]), n, " ?"});
+  return concat(
+      {plainText(pieces[0]), n, plainText(pieces[1]), kBlankLine, plainText(pieces[2]), n, " ?"});
 }
 
 Text congratulation(TextView n, bool english) {
-  Text text = plain(english ? stored::kCongratulationEn : stored::kCongratulationFr);
+  Text text = plainText(english ? stored::kCongratulationEn : stored::kCongratulationFr);
   // One occurrence, and only when n is no longer than the placeholder it takes the room of.
   safeReplace(text, 1, "zukv", n);
   text.append(kBlankLine, "*** BRAVO ***");
@@ -85,15 +83,15 @@ Text composeMessage(int kind, TextView argument1, TextView argument2, Language l
     case 7:
       return gridFacts(argument1, argument2, english);
     case 8:
-      return plain(english ? kPauseQuestionEn : kPauseQuestionFr);
+      return plainText(english ? kPauseQuestionEn : kPauseQuestionFr);
     case 9:
-      return plain(english ? kQuitQuestionEn : kQuitQuestionFr);
+      return plainText(english ? kQuitQuestionEn : kQuitQuestionFr);
     case 10:
-      return english ? plain(kFixedNumbersQuestionEn) : Text("Retour valeurs fixes?");
+      return english ? plainText(kFixedNumbersQuestionEn) : Text("Retour valeurs fixes?");
     case 11:
-      return plain(english ? kSaveQuestionEn : kSaveQuestionFr);
+      return plainText(english ? kSaveQuestionEn : kSaveQuestionFr);
     case 12:
-      return plain(english ? kSaveSolvedQuestionEn : kSaveSolvedQuestionFr);
+      return plainText(english ? kSaveSolvedQuestionEn : kSaveSolvedQuestionFr);
     case 13:
       return english ? joined(kInfoPage5En, " \n\n", "\n") : joined(kInfoPage5Fr, " \n \n", "\n");
     case 14:

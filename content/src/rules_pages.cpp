@@ -6,6 +6,7 @@
 #include <string_view>
 #include <utility>
 
+#include "plain_text.h"
 #include "stored_tables.h"
 #include "text/scratch.h"
 #include "toolkit/page_bitmaps.h"
@@ -16,7 +17,6 @@ namespace qiro {
 namespace {
 
 constexpr Colour kBlack = 0x000000;
-constexpr Colour kCyan = 0xFFFF00;
 constexpr float kBodySize = 5;
 constexpr float kTitleSize = 24;
 constexpr float kFooterSize = 3.5F;
@@ -80,12 +80,8 @@ constexpr bool textsFitTheirPlaces() {
 }
 static_assert(textsFitTheirPlaces());
 
-Text plain(std::string_view stored) {
-  return Text(unscramble(stored));
-}
-
 Text inLanguage(std::string_view english, std::string_view french, Language language) {
-  return plain(language == Language::kEnglish ? english : french);
+  return plainText(language == Language::kEnglish ? english : french);
 }
 
 PageLine textLine(float x, float y, float size, bool italic, int weight, bool centred,
@@ -95,8 +91,8 @@ PageLine textLine(float x, float y, float size, bool italic, int weight, bool ce
 
 // The title, 24 mm, then the registered mark 35 mm to its right and 4 mm higher.
 void addTitle(std::vector<PageLine>& lines, float x, float y) {
-  lines.push_back(
-      textLine(x, y, kTitleSize, true, kTitleWeight, true, PageFace::kTitle, plain(kPageTitle)));
+  lines.push_back(textLine(x, y, kTitleSize, true, kTitleWeight, true, PageFace::kTitle,
+                           plainText(kPageTitle)));
   PageLine mark;
   mark.registeredMark = true;
   mark.x = x + 35;
@@ -108,15 +104,15 @@ void addTitle(std::vector<PageLine>& lines, float x, float y) {
 void addBlock(std::vector<PageLine>& lines, const Block& block, Language language) {
   const Pieces texts = language == Language::kEnglish ? block.english : block.french;
   lines.push_back(textLine(block.headingX, block.headingY, kBodySize, true, kHeadingWeight, false,
-                           PageFace::kBody, plain(texts[0])));
+                           PageFace::kBody, plainText(texts[0])));
   std::size_t next = 1;
   for (int i = 0; i < block.plainCount; ++i) {
     lines.push_back(textLine(block.bodyX, block.plainY[static_cast<std::size_t>(i)], kBodySize,
-                             false, 0, false, PageFace::kBody, plain(texts[next++])));
+                             false, 0, false, PageFace::kBody, plainText(texts[next++])));
   }
   for (int i = 0; i < block.italicCount; ++i) {
     lines.push_back(textLine(block.bodyX, block.italicY[static_cast<std::size_t>(i)], kBodySize,
-                             true, 0, false, PageFace::kBody, plain(texts[next++])));
+                             true, 0, false, PageFace::kBody, plainText(texts[next++])));
   }
 }
 
@@ -142,7 +138,7 @@ std::vector<PageLine> pageLayout(int n, Language language) {
 
   std::vector<PageLine> lines;
   addTitle(lines, second ? -40 : 0, 60);
-  Text caption = n == 5   ? plain(kPageTitle)
+  Text caption = n == 5   ? plainText(kPageTitle)
                  : second ? inLanguage(kCaptionSecondEn, kCaptionSecondFr, language)
                           : inLanguage(kCaptionFirstEn, kCaptionFirstFr, language);
   const std::array frame = {
@@ -204,8 +200,8 @@ void drawPageText(DrawingContext& page, int n, Language language) {
 }
 
 void drawRulesPage(DrawingContext& page, int n, Language language) {
-  page.setPen(1, kCyan);
-  page.setBrush(kCyan);
+  page.setPen(1, kRulesPageCyan);
+  page.setBrush(kRulesPageCyan);
   page.rotatedRectangle(0, 0, 0, kRulesPageWidth, kRulesPageHeight);
   if (Canvas* device = page.device()) {
     drawPageBitmap(*device, n, 0, 0, kRulesPageWidth, kRulesPageHeight);

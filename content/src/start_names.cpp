@@ -4,14 +4,14 @@
 #include <string>
 
 #include "content/grid_collection.h"
+#include "plain_text.h"
 #include "stored_tables.h"
 #include "text/scratch.h"
-#include "toolkit/scrambler.h"
 
 namespace qiro {
 
 Text windowTitle() {
-  Text title(unscramble(stored::kTitle));
+  Text title = plainText(stored::kTitle);
   title.append(numberText(kCollectionEdition));
   return title;
 }
@@ -29,11 +29,11 @@ Text preferencesFileName() {
 }
 
 Text preferencesComment() {
-  return Text(unscramble(stored::kPreferencesComment));
+  return plainText(stored::kPreferencesComment);
 }
 
 Text webAddress() {
-  return Text(unscramble(stored::kWebAddress));
+  return plainText(stored::kWebAddress);
 }
 
 }  // namespace qiro

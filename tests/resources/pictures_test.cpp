@@ -74,7 +74,7 @@ int emptyCells(const Grid& grid) {
 }
 
 TEST(PicturePlans, NameOnlyGridsCellsAndHexagonsThatExist) {
-  for (int n = 1; n <= kPictureCount; ++n) {
+  for (int n = 1; n <= kRulesPageCount; ++n) {
     const PicturePlan& plan = picturePlan(n);
     ASSERT_FALSE(plan.boards.empty()) << n;
     for (const BoardPlan& board : plan.boards) {

@@ -13,6 +13,8 @@ constexpr int kRulesPageCount = 9;
 // The size of a page on screen, in pixels at 100 dots per inch.
 constexpr int kRulesPageWidth = 800;
 constexpr int kRulesPageHeight = 600;
+// The page under its picture, and the band of the pictures that the upper texts stand on.
+constexpr Colour kRulesPageCyan = 0xFFFF00;
 
 // Which face a line takes: the one the previous drawing left, or one of the two faces of
 // the pages.

@@ -45,7 +45,7 @@ constexpr PageRect kSecondBoardZone = {20, 120, 420, 530};
 constexpr int kCoverBand = 150;
 constexpr int kPageBand = 110;
 
-std::array<PicturePlan, kPictureCount> makePlans() {
+std::array<PicturePlan, kRulesPageCount> makePlans() {
   // Pages 2 to 4: a board of four hexagons at its first level.
   const auto rulesBoard = [](std::vector<HexagonOutline> outlines) {
     return BoardPlan{
@@ -64,9 +64,9 @@ std::array<PicturePlan, kPictureCount> makePlans() {
     return BoardPlan{key, zone, BoardNumbers::kSolution, 1, {}, {}, {}, {}};
   };
 
-  std::array<PicturePlan, kPictureCount> plans;
+  std::array<PicturePlan, kRulesPageCount> plans;
   plans[0] = {
-      kPictureCyan,
+      kRulesPageCyan,
       kPicturePink,
       kCoverBand,
       110,
@@ -75,10 +75,10 @@ std::array<PicturePlan, kPictureCount> makePlans() {
   // Two hexagons of six triangles that share two cells; the red one holds 1 to 6.
   BoardPlan rule = rulesBoard({{"X", kOutlineRed}, {"XA", kOutlineGreen}});
   rule.shown = {"C:AF"};
-  plans[1] = {kPictureGray, kPictureCyan, kPageBand, 130, {rule}};
+  plans[1] = {kPictureGray, kRulesPageCyan, kPageBand, 130, {rule}};
   // Two full hexagons, and two cut by the edge of the grid.
   plans[2] = {kPictureGray,
-              kPictureCyan,
+              kRulesPageCyan,
               kPageBand,
               130,
               {rulesBoard({{"X", kOutlineRed},
@@ -91,35 +91,35 @@ std::array<PicturePlan, kPictureCount> makePlans() {
   question.questionMark = ":AF";
   question.emptied = {":AF"};
   question.shown = {"E:AF"};
-  plans[3] = {kPictureGray, kPictureCyan, kPageBand, 130, {question}};
+  plans[3] = {kPictureGray, kRulesPageCyan, kPageBand, 130, {question}};
   // Other shapes, empty: the other example grids, a flower with three more hexagons and
   // two small boards.
   plans[4] = {kPictureGray,
-              kPictureCyan,
+              kRulesPageCyan,
               kPageBand,
               64,
               {shapeBoard("1239-1", {20, 120, 345, 350}), shapeBoard("1251-2", {20, 350, 180, 530}),
                shapeBoard("1251-3", {180, 350, 345, 530})}};
   // The last number of a hexagon: five of its six corners are given at the first level.
   plans[5] = {
-      kPictureGray, kPictureCyan, kPageBand, 110, {secondBoard(1, {}, {{"X", kOutlineRed}})}};
+      kPictureGray, kRulesPageCyan, kPageBand, 110, {secondBoard(1, {}, {{"X", kOutlineRed}})}};
   // The three hexagons that see one cell: together they leave it one number.
   plans[6] = {kPictureGray,
-              kPictureCyan,
+              kRulesPageCyan,
               kPageBand,
               110,
               {secondBoard(1, {":AB"},
                            {{"X", kOutlineRed}, {"XA", kOutlineGreen}, {"XB", kOutlineOrange}})}};
   // Two hexagons sharing two empty cells that can only hold the same two numbers.
   plans[7] = {kPictureGray,
-              kPictureCyan,
+              kRulesPageCyan,
               kPageBand,
               110,
               {secondBoard(1, {"D:AF", ":AF"}, {{"XD", kOutlineRed}, {"XE", kOutlineGreen}})}};
   // The same board at a harder level: fewer givens.
   plans[8] = {
       kPictureGray,
-      kPictureCyan,
+      kRulesPageCyan,
       kPageBand,
       110,
       {secondBoard(6, {}, {{"XCD", kOutlineRed}, {"XAA", kOutlineGreen}, {"XE", kOutlineOrange}})}};
@@ -292,8 +292,8 @@ bool drawBoard(const BoardPlan& plan, int cellSize, DrawingContext& context, Can
 }  // namespace
 
 const PicturePlan& picturePlan(int n) {
-  static const std::array<PicturePlan, kPictureCount> plans = makePlans();
-  return plans.at(static_cast<std::size_t>(std::clamp(n, 1, kPictureCount) - 1));
+  static const std::array<PicturePlan, kRulesPageCount> plans = makePlans();
+  return plans.at(static_cast<std::size_t>(std::clamp(n, 1, kRulesPageCount) - 1));
 }
 
 Board* loadPlannedBoard(const BoardPlan& plan, int cellSize) {
@@ -341,17 +341,15 @@ int touchingIndexOf(const Grid& grid, std::string_view hexagon) {
 }
 
 Layer drawPicture(int n) {
-  if (n < 1 || n > kPictureCount) return Layer(0, 0);
+  if (n < 1 || n > kRulesPageCount) return Layer(0, 0);
   ensureApplication();
   const PicturePlan& plan = picturePlan(n);
   Layer layer(kPictureWidth, kPictureHeight, plan.page);
   Canvas canvas(layer);
   canvas.fillRectangle(0, 0, kPictureWidth, toPicture(plan.bandBottom), plan.band);
   DrawingContext context;
-  context.setResolution(kDotsPerInch, kDotsPerInch);
-  context.setPageSize(kPictureWidth, kPictureHeight);
-  context.setPrintableSize(kPictureWidth, kPictureHeight);
-  context.setDevice(&canvas);
+  // Each board then puts the origin on its own area.
+  context.setUpScreenPage(kDotsPerInch, kPictureWidth, kPictureHeight, 0, 0, &canvas);
   const std::optional<int> cellSize = cellSizeFor(plan, context);
   if (!cellSize) return Layer(0, 0);
   for (const BoardPlan& boardPlan : plan.boards) {
@@ -373,7 +371,7 @@ int runPictures(std::span<const std::string_view> args, std::ostream& err) {
         << (error ? ": " + error.message() : std::string()) << '\n';
     return kStatusFailure;
   }
-  for (int n = 1; n <= kPictureCount; ++n) {
+  for (int n = 1; n <= kRulesPageCount; ++n) {
     const std::filesystem::path file = folder / (std::to_string(n) + ".bmp");
     const Layer picture = drawPicture(n);
     if (picture.width() == 0) {

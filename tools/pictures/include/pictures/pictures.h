@@ -10,22 +10,22 @@
 #include "content/rules_pages.h"
 #include "platform/canvas.h"
 #include "render/board.h"
+#include "render/palette.h"
 #include "toolkit/holders.h"
 
 namespace qiro {
 
-constexpr int kPictureCount = 9;
 // The pictures have the shape of the page the texts are laid out on, at half as large
 // again; the page stretches them onto itself.
 constexpr int kPictureWidth = 1200;
 constexpr int kPictureHeight = 900;
 
-constexpr Colour kPictureCyan = 0xFFFF00;
 constexpr Colour kPicturePink = 0xCC99FF;
 constexpr Colour kPictureGray = 0xCCCCCC;
-constexpr Colour kOutlineRed = 0x0000FF;
-constexpr Colour kOutlineGreen = 0x00FF00;
-constexpr Colour kOutlineOrange = 0x00A5FF;
+// The outlines are the board's selected hexagons.
+constexpr Colour kOutlineRed = kSelectionNewest;
+constexpr Colour kOutlineGreen = kSelectionPrevious;
+constexpr Colour kOutlineOrange = kSelectionOldest;
 
 // A rectangle of the 800 x 600 page: left and top included, right and bottom not.
 struct PageRect {
@@ -59,7 +59,7 @@ struct BoardPlan {
 
 struct PicturePlan {
   Colour page = kPictureGray;
-  Colour band = kPictureCyan;
+  Colour band = kRulesPageCyan;
   int bandBottom = 0;  // the band covers the page rows above this one
   int cellSize = 0;    // smaller only where the boards would not fit their zones
   std::vector<BoardPlan> boards;
